@@ -1,5 +1,6 @@
 // What the Wine test session promises the tests that run in it: the Chinese code page, the
-// replacement faces for the program's fonts, the virtual desktop, and crashes that end at once.
+// replacement faces for the program's fonts, Wine's own faces, the virtual desktop, and crashes
+// that end at once.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -51,6 +52,20 @@ TEST(WineSessionTest, DrawsTheProgramsFacesWithTheInstalledKaiAndSongFaces) {
             << row.requested << " is not drawn with " << row.installed;
         EXPECT_NE(selected, fontFileSize(row.other)) << row.requested;
     }
+}
+
+TEST(WineSessionTest, HasTheSymbolFaceOfTheCaptionButtons) {
+    HDC screen = GetDC(nullptr);
+    HFONT font = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, L"Marlett");
+    HGDIOBJ previous = SelectObject(screen, font);
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(screen, LF_FACESIZE, face);
+    SelectObject(screen, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(std::wstring(face), L"Marlett");
 }
 
 TEST(WineSessionTest, ShowsWindowsOnTheVirtualDesktop) {
