@@ -37,7 +37,8 @@ file(COPY_FILE "${ORVANE_WINE_RUN}.in" "${ORVANE_WINE_RUN}" ONLY_IF_DIFFERENT)
 file(CHMOD "${ORVANE_WINE_RUN}" PERMISSIONS
      OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-# Targets made from here on take it as their emulator; gtest_discover_tests lists through it too.
+# Targets made from here on take it as their emulator: add_test(COMMAND target) and
+# gtest_discover_tests run them through it.
 set(CMAKE_CROSSCOMPILING_EMULATOR "${ORVANE_WINE_RUN}")
 
 add_test(NAME wine_session_start COMMAND "${ORVANE_WINE_RUN}" --start)
