@@ -1,22 +1,27 @@
 #include "ui/window_fonts.h"
 
+#include <string_view>
+
+#include "ui/utf16.h"
+
 namespace orvane {
 
 namespace {
 
 // Sizes are character heights in pixels, so the requested height is negative.
-HFONT makeFont(const wchar_t* face, int characterHeight, int weight) {
+HFONT makeFont(std::string_view face, int characterHeight, int weight) {
     return CreateFontW(-characterHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH, face);
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH,
+                       toUtf16(face).c_str());
 }
 
 }  // namespace
 
 WindowFonts::WindowFonts()
     // An empty face lets the font mapper choose the labels' face.
-    : label_(makeFont(L"", 16, FW_NORMAL)),
-      resultLine_(makeFont(L"楷体", 19, FW_BOLD)),
-      pushButton_(makeFont(L"新宋体", 14, FW_NORMAL)) {}
+    : label_(makeFont("", 16, FW_NORMAL)),
+      resultLine_(makeFont("楷体", 19, FW_BOLD)),
+      pushButton_(makeFont("新宋体", 14, FW_NORMAL)) {}
 
 WindowFonts::~WindowFonts() {
     DeleteObject(label_);

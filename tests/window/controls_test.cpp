@@ -163,17 +163,23 @@ class EveryControl : public ::testing::Test {
     }
 };
 
-TEST_F(EveryControl, ThereAreExactly32AndAllAreVisible) {
+struct Descendants {
     int count = 0;
-    EnumChildWindows(
-        open.handle(),
-        [](HWND child, LPARAM counter) {
-            ++*reinterpret_cast<int*>(counter);
-            EXPECT_TRUE(IsWindowVisible(child));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    EXPECT_EQ(count, 32);
+    int visible = 0;
+};
+
+BOOL CALLBACK countDescendant(HWND child, LPARAM data) {
+    auto* descendants = reinterpret_cast<Descendants*>(data);
+    ++descendants->count;
+    descendants->visible += IsWindowVisible(child) ? 1 : 0;
+    return TRUE;
+}
+
+TEST_F(EveryControl, ThereAreExactly32AndAllAreVisible) {
+    Descendants descendants;
+    EnumChildWindows(open.handle(), countDescendant, reinterpret_cast<LPARAM>(&descendants));
+    EXPECT_EQ(descendants.count, 32);
+    EXPECT_EQ(descendants.visible, 32);
 }
 
 TEST_F(EveryControl, HasItsParentPlaceAndSize) {

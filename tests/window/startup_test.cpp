@@ -26,21 +26,21 @@ struct ProgramWindowSearch {
     HWND found;
 };
 
+BOOL CALLBACK matchProgramWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<ProgramWindowSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && IsWindowVisible(window) &&
+        windowText(window) == L"                    Orvane") {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND visibleWindowOf(DWORD processId) {
     ProgramWindowSearch search{processId, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) {
-            auto* search = reinterpret_cast<ProgramWindowSearch*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == search->processId && IsWindowVisible(window) &&
-                windowText(window) == L"                    Orvane") {
-                search->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(matchProgramWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
