@@ -342,5 +342,56 @@ TEST_F(EveryControl, LabelsDrawOnlyTheirCaptionInGrey) {
     }
 }
 
+bool regionCovers(HRGN region, const RECT& area) {
+    for (const POINT point :
+         {POINT{area.left, area.top}, POINT{area.right - 1, area.top},
+          POINT{area.left, area.bottom - 1}, POINT{area.right - 1, area.bottom - 1},
+          POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2}}) {
+        if (!PtInRegion(region, point.x, point.y)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A label draws no background, so the group box under it must be drawn again wherever its
+// caption was and is, or the old caption would stay on screen.
+TEST_F(EveryControl, WhatLiesUnderALabelIsRepaintedWhenItsCaptionChangesOrItMoves) {
+    const HWND label = open.control(Control::透明标签3);
+    const HWND groupBox = open.control(Control::分组框2);
+    const RECT before{16, 32, 16 + 48, 32 + 24};
+    const RECT moved{24, 36, 24 + 48, 36 + 24};
+    const struct {
+        const char* name;
+        void (*change)(HWND label);
+        RECT newPlace;
+    } rows[] = {
+        {"caption", [](HWND l) { SetWindowTextW(l, L"蛋白质:"); }, before},
+        {"place",
+         [](HWND l) {
+             SetWindowPos(l, nullptr, 24, 36, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+         },
+         moved},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        SetWindowPos(label, nullptr, before.left, before.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RedrawWindow(open.handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        open.pumpMessages();
+        RECT pending{};
+        ASSERT_FALSE(GetUpdateRect(groupBox, &pending, FALSE));
+
+        row.change(label);
+
+        const HRGN region = CreateRectRgn(0, 0, 0, 0);
+        GetUpdateRgn(groupBox, region, FALSE);
+        EXPECT_TRUE(regionCovers(region, before));
+        EXPECT_TRUE(regionCovers(region, row.newPlace));
+        DeleteObject(region);
+    }
+}
+
 }  // namespace
 }  // namespace orvane::testing
