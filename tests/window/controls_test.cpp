@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "canvas.h"
 #include "open_window.h"
 #include "ui/utf16.h"
 
@@ -309,21 +310,15 @@ TEST_F(EveryControl, LabelsDrawOnlyTheirCaptionInGrey) {
         }
         SCOPED_TRACE(row.name);
         const HWND label = open.control(row.control);
-        const HDC screen = GetDC(nullptr);
-        const HDC dc = CreateCompatibleDC(screen);
-        const HBITMAP bitmap = CreateCompatibleBitmap(screen, row.width, row.height);
-        ReleaseDC(nullptr, screen);
-        const HGDIOBJ previous = SelectObject(dc, bitmap);
-        RECT all{0, 0, row.width, row.height};
-        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        const Canvas canvas(row.width, row.height, kWhite);
 
-        SendMessageW(label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        SendMessageW(label, WM_PRINTCLIENT, canvas.dcParam(), PRF_CLIENT);
 
         int grey = 0;
         int other = 0;
         for (int y = 0; y < row.height; ++y) {
             for (int x = 0; x < row.width; ++x) {
-                const COLORREF pixel = GetPixel(dc, x, y);
+                const COLORREF pixel = canvas.pixel(x, y);
                 if (pixel == kGrey) {
                     ++grey;
                 } else if (GetRValue(pixel) != GetGValue(pixel) ||
@@ -334,9 +329,24 @@ TEST_F(EveryControl, LabelsDrawOnlyTheirCaptionInGrey) {
         }
         EXPECT_GT(grey, 0);
         EXPECT_EQ(other, 0);
-        SelectObject(dc, previous);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
+    }
+}
+
+// The window clips its children, so nothing but the group box itself paints its inside.
+TEST_F(EveryControl, GroupBoxesFillTheirInsideWhite) {
+    for (const ControlRow& row : kControls) {
+        if (row.kind != Kind::GroupBox) {
+            continue;
+        }
+        SCOPED_TRACE(row.name);
+        const Canvas canvas(row.width, row.height, kBlack);
+
+        SendMessageW(open.control(row.control), WM_ERASEBKGND, canvas.dcParam(), 0);
+
+        for (const POINT point : {POINT{0, 0}, POINT{row.width - 1, row.height - 1},
+                                  POINT{row.width / 2, row.height / 2}}) {
+            EXPECT_EQ(canvas.pixel(point.x, point.y), kWhite) << point.x << "," << point.y;
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "canvas.h"
 #include "open_window.h"
 
 namespace orvane::testing {
@@ -89,25 +90,16 @@ TEST(MainWindowFrame, PaintsItsWholeClientAreaWhite) {
     OpenWindow open;
     RECT client{};
     GetClientRect(open.handle(), &client);
-    const HDC screen = GetDC(nullptr);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ previous = SelectObject(dc, bitmap);
-    RECT all{0, 0, client.right, client.bottom};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    const Canvas canvas(client.right, client.bottom, RGB(0, 0, 0));
 
-    SendMessageW(open.handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageW(open.handle(), WM_ERASEBKGND, canvas.dcParam(), 0);
 
     for (const POINT corner :
          {POINT{0, 0}, POINT{client.right - 1, 0}, POINT{0, client.bottom - 1},
           POINT{client.right - 1, client.bottom - 1}, POINT{client.right / 2, client.bottom / 2}}) {
-        EXPECT_EQ(GetPixel(dc, corner.x, corner.y), RGB(255, 255, 255))
+        EXPECT_EQ(canvas.pixel(corner.x, corner.y), RGB(255, 255, 255))
             << corner.x << "," << corner.y;
     }
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 TEST(MainWindowFrame, StartsActiveWithTheCaretInTheProteinField) {
