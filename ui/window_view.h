@@ -43,7 +43,7 @@ enum class Control {
 };
 
 class WindowView {
-public:
+  public:
     virtual ~WindowView() = default;
 
     // The whole text of an edit field; empty when the field is empty.

@@ -22,17 +22,28 @@ bool FakeView::isChecked(Control control) const {
 
 std::string controlName(Control control) {
     switch (control) {
-        case Control::编辑框1: return "编辑框1";
-        case Control::编辑框2: return "编辑框2";
-        case Control::编辑框3: return "编辑框3";
-        case Control::编辑框4: return "编辑框4";
-        case Control::编辑框5: return "编辑框5";
-        case Control::编辑框6: return "编辑框6";
-        case Control::编辑框7: return "编辑框7";
-        case Control::编辑框9: return "编辑框9";
-        case Control::编辑框10: return "编辑框10";
-        case Control::编辑框11: return "编辑框11";
-        default: return "control " + std::to_string(static_cast<int>(control));
+        case Control::编辑框1:
+            return "编辑框1";
+        case Control::编辑框2:
+            return "编辑框2";
+        case Control::编辑框3:
+            return "编辑框3";
+        case Control::编辑框4:
+            return "编辑框4";
+        case Control::编辑框5:
+            return "编辑框5";
+        case Control::编辑框6:
+            return "编辑框6";
+        case Control::编辑框7:
+            return "编辑框7";
+        case Control::编辑框9:
+            return "编辑框9";
+        case Control::编辑框10:
+            return "编辑框10";
+        case Control::编辑框11:
+            return "编辑框11";
+        default:
+            return "control " + std::to_string(static_cast<int>(control));
     }
 }
 

@@ -11,7 +11,7 @@
 namespace orvane::testing {
 
 class FakeView : public WindowView {
-public:
+  public:
     std::map<Control, std::string> texts;
     std::map<Control, bool> checked;
     mutable std::set<Control> readFields;

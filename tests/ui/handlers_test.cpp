@@ -19,18 +19,20 @@ using testing::FakeView;
 
 using Texts = std::map<Control, std::string>;
 
+// Which of the two sex radio buttons is checked.
+enum class Sex { none, male, female };
+
 struct HandlerCase {
     const char* message;
     std::function<void(WindowView&)> handler;
     Texts texts;
-    bool male;
-    bool female;
+    Sex sex;
     // Every action and write, in order: the result line must come last and only once.
     std::vector<std::string> expectedEvents;
 };
 
 class HandlersTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { eventLog().clear(); }
 };
 
@@ -39,69 +41,81 @@ TEST_F(HandlersTest, ClickHandlersActThenWriteTheResultLineOnce) {
         {"macro energy, empty weight filled with 100 before the result",
          handleMacroEnergyClick,
          {{Control::编辑框1, "20"}, {Control::编辑框2, "10"}, {Control::编辑框3, "30"}},
-         false, false,
+         Sex::none,
          {"setText 编辑框4 100", "setText 编辑框5 当前热量约 280 千卡"}},
         {"macro energy, weight 100 already there: no fill, same energy",
          handleMacroEnergyClick,
-         {{Control::编辑框1, "20"}, {Control::编辑框2, "10"}, {Control::编辑框3, "30"},
+         {{Control::编辑框1, "20"},
+          {Control::编辑框2, "10"},
+          {Control::编辑框3, "30"},
           {Control::编辑框4, "100"}},
-         false, false,
+         Sex::none,
          {"setText 编辑框5 当前热量约 280 千卡"}},
         {"macro energy, weight 150 scales the portion",
          handleMacroEnergyClick,
-         {{Control::编辑框1, "20"}, {Control::编辑框2, "10"}, {Control::编辑框3, "30"},
+         {{Control::编辑框1, "20"},
+          {Control::编辑框2, "10"},
+          {Control::编辑框3, "30"},
           {Control::编辑框4, "150"}},
-         false, false,
+         Sex::none,
          {"setText 编辑框5 当前热量约 420 千卡"}},
         {"macro energy, a blank weight is not empty and reads as 0",
          handleMacroEnergyClick,
          {{Control::编辑框1, "20"}, {Control::编辑框4, " "}},
-         false, false,
+         Sex::none,
          {"setText 编辑框5 当前热量约 0 千卡"}},
         {"label energy, empty weight filled with 100",
          handleLabelEnergyClick,
          {{Control::编辑框6, "500"}},
-         false, false,
+         Sex::none,
          {"setText 编辑框7 100", "setText 编辑框5 当前热量约 119 千卡"}},
         {"label energy, weight 300",
          handleLabelEnergyClick,
          {{Control::编辑框6, "500"}, {Control::编辑框7, "300"}},
-         false, false,
+         Sex::none,
          {"setText 编辑框5 当前热量约 358 千卡"}},
         {"label energy reads its own fields, not the macro ones",
          handleLabelEnergyClick,
-         {{Control::编辑框1, "20"}, {Control::编辑框4, "300"}, {Control::编辑框6, "100"},
+         {{Control::编辑框1, "20"},
+          {Control::编辑框4, "300"},
+          {Control::编辑框6, "100"},
           {Control::编辑框7, "210"}},
-         false, false,
+         Sex::none,
          {"setText 编辑框5 当前热量约 50 千卡"}},
         {"metabolism without a sex asks for one",
          handleMetabolismClick,
          {{Control::编辑框9, "70"}, {Control::编辑框10, "175"}, {Control::编辑框11, "30"}},
-         false, false,
+         Sex::none,
          {"setText 编辑框5 请勾选您的性别"}},
         {"metabolism, male",
          handleMetabolismClick,
          {{Control::编辑框9, "70.5"}, {Control::编辑框10, "175"}, {Control::编辑框11, "30"}},
-         true, false,
+         Sex::male,
          {"setText 编辑框5 基础代谢为 1702.85 千卡/天"}},
         {"metabolism, female",
          handleMetabolismClick,
          {{Control::编辑框9, "60"}, {Control::编辑框10, "165"}, {Control::编辑框11, "30"}},
-         false, true,
+         Sex::female,
          {"setText 编辑框5 基础代谢为 1387 千卡/天"}},
         {"metabolism, age missing",
          handleMetabolismClick,
          {{Control::编辑框9, "60"}, {Control::编辑框10, "165"}},
-         true, false,
+         Sex::male,
          {"setText 编辑框5 请完整填写需要的内容"}},
         {"calculator started before its line",
-         handleCalculatorClick, {}, false, false,
+         handleCalculatorClick,
+         {},
+         Sex::none,
          {"startCalculator", "setText 编辑框5 打开计算器"}},
         {"browser opened before its line",
-         handleBrowserClick, {}, false, false,
+         handleBrowserClick,
+         {},
+         Sex::none,
          {"openWebPage", "setText 编辑框5 打开浏览器"}},
         {"settings file deleted before its line",
-         handleClearSettingsClick, {}, false, false,
+         handleClearSettingsClick,
+         {},
+         Sex::none,
          {"deleteSettingsFile", "setText 编辑框5 清空配置文件"}},
     };
 
@@ -110,7 +124,8 @@ TEST_F(HandlersTest, ClickHandlersActThenWriteTheResultLineOnce) {
         eventLog().clear();
         FakeView view;
         view.texts = c.texts;
-        view.checked = {{Control::单选框1, c.male}, {Control::单选框2, c.female}};
+        view.checked = {{Control::单选框1, c.sex == Sex::male},
+                        {Control::单选框2, c.sex == Sex::female}};
 
         c.handler(view);
 
