@@ -6,6 +6,7 @@
 #include "ui/colour_queries.h"
 #include "ui/control_kinds.h"
 #include "ui/handlers.h"
+#include "ui/keyboard_rules.h"
 #include "ui/label_window.h"
 #include "ui/utf16.h"
 
@@ -80,8 +81,8 @@ MainWindow::~MainWindow() {
     }
 }
 
-bool MainWindow::preTranslateMessage(MSG&) {
-    return false;
+bool MainWindow::preTranslateMessage(MSG& message) {
+    return applyKeyboardRules(*this, message);
 }
 
 std::string MainWindow::getText(Control which) const {
