@@ -187,8 +187,7 @@ void pasteFromContextMenu(OpenWindow& open, HWND field) {
     pasteChosen = false;
     const HHOOK hook =
         SetWindowsHookExW(WH_CALLWNDPROC, choosePaste, nullptr, GetCurrentThreadId());
-    movePointerTo(middleOf(field));
-    clickRightButton();
+    clickRightButtonAt(middleOf(field));
     open.pumpMessages();
     UnhookWindowsHookEx(hook);
     EXPECT_TRUE(menuSeen) << "the context menu did not open";

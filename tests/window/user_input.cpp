@@ -63,6 +63,19 @@ INPUT mouseInput(DWORD flags) {
     return input;
 }
 
+// As a mouse reports it, in 1/65536ths of the primary screen; rounded up, so that the platform's
+// scaling back (which truncates) lands on the very pixel.
+LONG normalised(LONG pixel, int screenSize) {
+    return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + screenSize - 1) / screenSize);
+}
+
+void sendMouse(DWORD buttons, POINT screen) {
+    INPUT input = mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons);
+    input.mi.dx = normalised(screen.x, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = normalised(screen.y, GetSystemMetrics(SM_CYSCREEN));
+    SendInput(1, &input, sizeof input);
+}
+
 }  // namespace
 
 void pressKey(WORD virtualKey, unsigned modifiers) {
@@ -87,23 +100,17 @@ void typeText(std::wstring_view text) {
     send(inputs);
 }
 
-void movePointerTo(POINT screen) {
-    SetCursorPos(screen.x, screen.y);
+void pressLeftButtonAt(POINT screen) {
+    sendMouse(MOUSEEVENTF_LEFTDOWN, screen);
 }
 
-void pressLeftButton() {
-    INPUT input = mouseInput(MOUSEEVENTF_LEFTDOWN);
-    SendInput(1, &input, sizeof input);
+void releaseLeftButtonAt(POINT screen) {
+    sendMouse(MOUSEEVENTF_LEFTUP, screen);
 }
 
-void releaseLeftButton() {
-    INPUT input = mouseInput(MOUSEEVENTF_LEFTUP);
-    SendInput(1, &input, sizeof input);
-}
-
-void clickRightButton() {
-    INPUT inputs[] = {mouseInput(MOUSEEVENTF_RIGHTDOWN), mouseInput(MOUSEEVENTF_RIGHTUP)};
-    SendInput(2, inputs, sizeof(INPUT));
+void clickRightButtonAt(POINT screen) {
+    sendMouse(MOUSEEVENTF_RIGHTDOWN, screen);
+    sendMouse(MOUSEEVENTF_RIGHTUP, screen);
 }
 
 POINT onScreen(HWND window, POINT client) {

@@ -20,12 +20,12 @@ void pressKey(WORD virtualKey, unsigned modifiers = kNoModifier);
 // sent on its own (as an input method or an on-screen keyboard does), one UTF-16 unit at a time.
 void typeText(std::wstring_view text);
 
-// The mouse pointer moved to a place on the screen, and the left button.
-void movePointerTo(POINT screen);
-void pressLeftButton();
-void releaseLeftButton();
-// A press and release of the right button where the pointer is.
-void clickRightButton();
+// The mouse's left button pressed or released, and the right button clicked, at a place on the
+// screen. Each event carries its place: under Wine the pointer's place read back from the display
+// can lag behind input sent this way, and an event without a place could land there.
+void pressLeftButtonAt(POINT screen);
+void releaseLeftButtonAt(POINT screen);
+void clickRightButtonAt(POINT screen);
 
 // A place in a window's client area, on the screen.
 POINT onScreen(HWND window, POINT client);
