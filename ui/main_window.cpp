@@ -9,6 +9,7 @@
 #include "ui/keyboard_rules.h"
 #include "ui/label_window.h"
 #include "ui/utf16.h"
+#include "ui/window_drag.h"
 
 namespace orvane {
 
@@ -151,6 +152,10 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ACTIVATE:
             onActivate(wParam);
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            startWindowMove(window_, lParam);
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
