@@ -4,6 +4,8 @@
 //                            area: "left top right bottom clientLeft clientTop"
 //   orvane_probe text X Y    the text of the control whose top-left corner lies at (X, Y) in
 //                            the window's client area, in UTF-8
+//   orvane_probe moving      "yes" while the window is being moved (follows the pointer),
+//                            otherwise "no"
 //
 // The window is found by its caption. Exit codes: 0 done, 2 bad arguments, 3 no window,
 // 4 no such control.
@@ -99,6 +101,16 @@ int printText(HWND window, const wchar_t* x, const wchar_t* y) {
     return 0;
 }
 
+int printMoving(HWND window) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread)) {
+        return 3;
+    }
+    print((thread.flags & GUI_INMOVESIZE) && thread.hwndMoveSize == window ? L"yes" : L"no");
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -110,6 +122,9 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"text" && argc == 4) {
         return window ? printText(window, argv[2], argv[3]) : 3;
     }
-    std::fputs("usage: orvane_probe window | text X Y\n", stderr);
+    if (command == L"moving" && argc == 2) {
+        return window ? printMoving(window) : 3;
+    }
+    std::fputs("usage: orvane_probe window | text X Y | moving\n", stderr);
     return 2;
 }

@@ -34,7 +34,8 @@ wait_until() {
     shift 2
     local deadline=$((SECONDS + seconds))
     until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "no $description after ${seconds} s"
+        [ "$SECONDS" -lt "$deadline" ] ||
+            fail "no $description after ${seconds} s (window: $(probe window || echo none))"
         sleep 0.2
     done
 }
@@ -64,8 +65,11 @@ click_at() {
 
 type_text() { xdotool type --delay 40 "$1"; }
 
-desk=$(xdotool search --name "^$ORVANE_WINE_DESKTOP_WINDOW\$" | head -n 1)
-[ -n "$desk" ] || fail "no window named '$ORVANE_WINE_DESKTOP_WINDOW' on $DISPLAY"
+# A search reads every X window's name; one that another program closes meanwhile makes it fail
+# (BadWindow), so it is tried again.
+desk=""
+find_desktop() { desk=$(xdotool search --name "^$ORVANE_WINE_DESKTOP_WINDOW\$" 2>/dev/null | head -n 1); }
+wait_until 10 "window named '$ORVANE_WINE_DESKTOP_WINDOW' on $DISPLAY" find_desktop
 read -r desk_x desk_y < <(xdotool getwindowgeometry "$desk" |
     sed -n 's/^ *Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p')
 
@@ -99,15 +103,40 @@ for field in "104 48 20 编辑框1" "104 88 10 编辑框2" "104 128 30 编辑框
 done
 say "result line and fields read back ($((SECONDS - started)) s)"
 
-# A press on the background between the first two panels, dragged by (60, 42).
+is_moving() { [ "$(probe moving)" = yes ]; }
+
+# The X window Wine shows the program's window in, inside the desktop's.
+x_window=""
+find_x_window() {
+    x_window=$(xwininfo -children -id "$desk" 2>/dev/null |
+        sed -n 's/^ *\(0x[0-9a-f]*\) "                    Orvane".*/\1/p' | head -n 1)
+    [ -n "$x_window" ]
+}
+
+# Both where Wine has the window and where its X window is on the display.
+window_and_x_window_are_at() {
+    window_is_at "$1" "$2" || return 1
+    [ "$(xwininfo -id "$x_window" 2>/dev/null | sed -n 's/^ *Absolute upper-left [XY]: *//p' |
+        paste -sd,)" = "$((desk_x + $1)),$((desk_y + $2))" ]
+}
+
+# A press on the background between the first two panels starts a move; held until the window
+# follows the pointer, as a hand holds it, then dragged by (20, 14) three times and let go.
+# Each step waits until the window, and its X window, have followed the one before, as a hand's
+# pace allows: Wine reads a motion's place relative to the X window it reached, so a motion that
+# reached the X window before it followed an earlier one would land off by that much.
+wait_until 10 "X window of the program in the desktop" find_x_window
 read -r x y < <(at 216 140)
 xdotool mousemove --sync "$x" "$y" mousedown 1
-for step in 1 2 3 4 5 6; do
-    xdotool mousemove --sync $((x + 10 * step)) $((y + 7 * step))
+wait_until 30 "move of the window after a press on its background" is_moving
+for step in 1 2 3; do
+    xdotool mousemove --sync $((x + 20 * step)) $((y + 14 * step))
+    wait_until 30 "window following the pointer to $((left + 20 * step)),$((top + 14 * step))" \
+        window_and_x_window_are_at $((left + 20 * step)) $((top + 14 * step))
 done
 xdotool mouseup 1
-wait_until 30 "window moved by the background drag to $((left + 60)),$((top + 42))" \
-    window_is_at $((left + 60)) $((top + 42))
+wait_until 30 "end of the move after the button went up" eval '! is_moving'
+window_is_at $((left + 60)) $((top + 42)) || fail "the window left its place when the button went up"
 say "window dragged to $window_place ($((SECONDS - started)) s)"
 
 xdotool key alt+F4
