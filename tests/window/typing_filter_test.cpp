@@ -220,5 +220,27 @@ TEST(TypingFilter, PastedTextArrivesUnchangedAndStaysWhenTheFieldIsLeft) {
     }
 }
 
+// The result line is read-only to the user: even with the focus in it (the keyboard never gives
+// it the focus, a program can), typing, deleting and pasting leave its text as it is.
+TEST(TypingFilter, TheResultLineTakesNothingFromTheKeyboard) {
+    OpenWindow open;
+    const HWND resultLine = open.control(Control::编辑框5);
+    open.view().setText(Control::编辑框5, "当前热量约 280 千卡");
+    putOnClipboard(L"abc");
+    SetFocus(resultLine);
+    open.pumpMessages();
+
+    typeText(L"12a-");
+    pressKey(VK_BACK);
+    pressKey(VK_DELETE);
+    pressKey('V', kControl);
+    open.pumpMessages();
+    SendMessageW(resultLine, EM_SETSEL, 0, -1);
+    pressKey('X', kControl);
+    open.pumpMessages();
+
+    EXPECT_EQ(windowText(resultLine), L"当前热量约 280 千卡");
+}
+
 }  // namespace
 }  // namespace orvane::testing
