@@ -8,6 +8,7 @@
 #include "ui/edit_text_area.h"
 #include "ui/group_box.h"
 #include "ui/label_window.h"
+#include "ui/numeric_filter.h"
 #include "ui/utf16.h"
 
 namespace orvane {
@@ -77,6 +78,7 @@ void addKindBehaviour(ControlKind kind, HWND control) {
     }
     if (kind == ControlKind::NumericField) {
         centreTextArea(control, EditFrame::PlatformEdge);
+        filterTypedCharacters(control);
     }
     if (kind == ControlKind::ResultLine) {
         centreTextArea(control, EditFrame::ThinLine);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/colour_queries.h"
+#include "ui/window_drag.h"
 
 namespace orvane {
 
@@ -30,6 +31,12 @@ LRESULT CALLBACK containerProc(HWND groupBox, UINT message, WPARAM wParam, LPARA
         case WM_ERASEBKGND:
             fillInside(groupBox, reinterpret_cast<HDC>(wParam));
             return 1;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            // The platform's group box lets presses through to the window; one that reaches it
+            // all the same moves the window and goes no further.
+            startWindowMove(groupBox, lParam);
+            return 0;
         case WM_NCDESTROY:
             RemoveWindowSubclass(groupBox, containerProc, id);
             break;

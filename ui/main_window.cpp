@@ -6,8 +6,10 @@
 #include "ui/colour_queries.h"
 #include "ui/control_kinds.h"
 #include "ui/handlers.h"
+#include "ui/keyboard_rules.h"
 #include "ui/label_window.h"
 #include "ui/utf16.h"
+#include "ui/window_drag.h"
 
 namespace orvane {
 
@@ -80,8 +82,8 @@ MainWindow::~MainWindow() {
     }
 }
 
-bool MainWindow::preTranslateMessage(MSG&) {
-    return false;
+bool MainWindow::preTranslateMessage(MSG& message) {
+    return applyKeyboardRules(*this, message);
 }
 
 std::string MainWindow::getText(Control which) const {
@@ -150,6 +152,10 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ACTIVATE:
             onActivate(wParam);
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            startWindowMove(window_, lParam);
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);

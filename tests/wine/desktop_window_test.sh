@@ -9,7 +9,13 @@ set -eu -o pipefail
 size=$1
 [ "$size" != off ] || exit 77
 
-windows=$(xdotool search --name "^$ORVANE_WINE_DESKTOP_WINDOW\$")
+# A search reads every X window's name; one that another test's program closes meanwhile makes
+# it fail (BadWindow), so it is tried again.
+windows=""
+for _ in $(seq 20); do
+    windows=$(xdotool search --name "^$ORVANE_WINE_DESKTOP_WINDOW\$" 2>/dev/null) && break
+    sleep 0.1
+done
 if [ "$(wc -l <<<"$windows")" -ne 1 ] || [ -z "$windows" ]; then
     echo "expected one window named '$ORVANE_WINE_DESKTOP_WINDOW' on $DISPLAY, found: $windows" >&2
     exit 1
