@@ -33,17 +33,27 @@ int heightOfW(HWND field) {
     return size.cy;
 }
 
+// Where a field's frame and text area lie on the screen.
+struct FieldGeometry {
+    RECT outer{};
+    RECT client{};
+    POINT clientTop{0, 0};
+};
+
+FieldGeometry geometryOf(HWND field) {
+    FieldGeometry geometry;
+    GetWindowRect(field, &geometry.outer);
+    GetClientRect(field, &geometry.client);
+    ClientToScreen(field, &geometry.clientTop);
+    return geometry;
+}
+
 TEST(EditTextArea, IsOneLineOfTheFontHighAndCentredInsideTheBorder) {
     OpenWindow open;
     for (const FieldRow& row : kFields) {
         SCOPED_TRACE(row.name);
         const HWND field = open.control(row.field);
-        RECT outer{};
-        GetWindowRect(field, &outer);
-        RECT client{};
-        GetClientRect(field, &client);
-        POINT clientTop{0, 0};
-        ClientToScreen(field, &clientTop);
+        const auto [outer, client, clientTop] = geometryOf(field);
 
         const int border = GetSystemMetrics(row.borderMetric);
         const int inside = (outer.bottom - outer.top) - 2 * border;
@@ -59,12 +69,7 @@ TEST(EditTextArea, APressAboveOrBelowTheLineIsAPressOnTheFrame) {
     for (const FieldRow& row : kFields) {
         SCOPED_TRACE(row.name);
         const HWND field = open.control(row.field);
-        RECT outer{};
-        GetWindowRect(field, &outer);
-        RECT client{};
-        GetClientRect(field, &client);
-        POINT clientTop{0, 0};
-        ClientToScreen(field, &clientTop);
+        const auto [outer, client, clientTop] = geometryOf(field);
         const int x = (outer.left + outer.right) / 2;
         const int border = GetSystemMetrics(row.borderMetric);
 
