@@ -23,16 +23,16 @@ failures=0
 # build directory, DLLS comma-separated; DIRECTORY is a path under the build directory that
 # the check is told to skip.
 row() {
-    local name=$1 expected=$2 build=$work/$1 outcome=pass spec skipped=()
+    local name=$1 expected=$2 build=$work/$1 outcome=pass entry skipped=()
     shift 2
     mkdir -p "$build"
-    for spec in "$@"; do
-        if [[ $spec == skip:* ]]; then
-            skipped+=("$build/${spec#skip:}")
+    for entry in "$@"; do
+        if [[ $entry == skip:* ]]; then
+            skipped+=("$build/${entry#skip:}")
             continue
         fi
-        mkdir -p "$(dirname "$build/${spec%%=*}")"
-        tr ',' '\n' <<<"${spec#*=}" | sed '/^$/d' >"$build/${spec%%=*}"
+        mkdir -p "$(dirname "$build/${entry%%=*}")"
+        tr ',' '\n' <<<"${entry#*=}" | sed '/^$/d' >"$build/${entry%%=*}"
     done
     "$check_imports" "$work/objdump" "$build" "${skipped[@]}" >"$work/$name.log" 2>&1 ||
         outcome=fail
