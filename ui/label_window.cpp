@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/window_class.h"
+
 namespace orvane {
 
 namespace {
@@ -87,11 +89,6 @@ LRESULT CALLBACK labelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 bool registerLabelClass(HINSTANCE instance) {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, kLabelClassName, &existing)) {
-        return true;
-    }
     WNDCLASSEXW labelClass{};
     labelClass.cbSize = sizeof labelClass;
     labelClass.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
@@ -100,7 +97,7 @@ bool registerLabelClass(HINSTANCE instance) {
     labelClass.hInstance = instance;
     labelClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     labelClass.lpszClassName = kLabelClassName;
-    return RegisterClassExW(&labelClass) != 0;
+    return registerClassOnce(labelClass);
 }
 
 }  // namespace orvane

@@ -9,6 +9,7 @@
 #include "ui/keyboard_rules.h"
 #include "ui/label_window.h"
 #include "ui/utf16.h"
+#include "ui/window_class.h"
 #include "ui/window_drag.h"
 
 namespace orvane {
@@ -26,11 +27,6 @@ std::string caption() {
 }
 
 bool registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, kClassName, &existing)) {
-        return true;
-    }
     // No background brush: the window paints its own white.
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -39,7 +35,7 @@ bool registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
-    return RegisterClassExW(&windowClass) != 0;
+    return registerClassOnce(windowClass);
 }
 
 // Centred on the primary screen, work area and taskbar aside, and not clamped: on a screen
